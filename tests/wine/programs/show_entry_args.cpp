@@ -1,0 +1,18 @@
+// Linked with Tessaro's run-time support: shows in one message box what the
+// process entry handed to wWinMain, for the suite to read back.
+#include "platform/win32.h"
+#include "runtime/wide_text.h"
+
+#include <string>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show) {
+    const bool frame = instance == reinterpret_cast<HINSTANCE>(&__ImageBase) && previous == nullptr;
+    wchar_t digits[kDecimalTextCapacity];
+    FormatDecimalPadded4(show, digits);
+    const std::wstring text = std::wstring(L"frame=") + (frame ? L"1" : L"0") + L" show=" + digits +
+                              L" args=[" + commandLine + L"]";
+    MessageBoxW(nullptr, text.c_str(), L"entry", MB_OK);
+    return 0;
+}
