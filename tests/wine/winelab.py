@@ -21,13 +21,18 @@ VERSIONS = {"5.0": "win2k", "5.1": "winxp", "5.2": "win2003", "6.0": "vista",
             "6.1": "win7", "6.2": "win8", "6.3": "win81", "10": "win10", "10.0": "win10"}
 
 
-def environment(debug="-all", display=None):
+# The X display that Wine's session uses; None runs everything headless, where
+# a message box fails at once. Every Wine process of a session must agree on it.
+session = {"display": None}
+
+
+def environment(debug="-all"):
     env = {k: v for k, v in os.environ.items() if not k.startswith("WINE")}
     env.pop("DISPLAY", None)
     env.update(WINEPREFIX=PREFIX, WINEARCH="win32", WINEDEBUG=debug,
                WINEDLLOVERRIDES="mscoree,mshtml=", TESSARO_PROBE=PROBE)
-    if display:
-        env["DISPLAY"] = display
+    if session["display"]:
+        env["DISPLAY"] = session["display"]
     return env
 
 
@@ -193,9 +198,10 @@ class Run:
         return [(args[1], args[2]) for args in self.named("MessageBoxW")]
 
 
-def run(windows_exe, args=(), cwd=None, timeout=120):
+def run(windows_exe, args=(), cwd=None, timeout=120, all_threads=False):
     """Runs a program by its Windows path with the relay on; returns its exit
-    code and the relayed calls that its first thread made."""
+    code and the relayed calls that its first thread made (or every thread's,
+    when the program is started through another)."""
     env = environment(debug="+relay")
     with tempfile.TemporaryFile() as trace:
         start = time.monotonic()
@@ -215,6 +221,6 @@ def run(windows_exe, args=(), cwd=None, timeout=120):
         if not 0x00401000 <= int(ret, 16) < 0x00410000:
             continue
         thread = thread or tid
-        if tid == thread:
+        if tid == thread or all_threads:
             calls.append((function, _arguments(args)))
     return Run(done.returncode, calls, seconds)
