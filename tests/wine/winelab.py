@@ -12,6 +12,7 @@ PREFIX = os.path.join(BUILD, "wineprefix")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 TESSARO_EXE = os.path.join(BUILD, "Tessaro.exe")
 PROGRAMS = os.path.join(BUILD, "wine")
+UPDATER_EXE = os.path.join(BUILD, "samples", "Updater.exe")
 PROBE = "probe-\u00e9t\u00e9"
 
 RELAYED = ["user32.MessageBoxW", "kernel32.CreateProcessW", "advapi32.RegOpenKeyExW",
@@ -109,7 +110,7 @@ def place_tessaro(windows_dir, exe_name="Tessaro.exe"):
 
 def place_updater(windows_dir, name, exit_code=0, sleep_ms=None, title=None, crash=False):
     path = os.path.join(windows_to_unix(windows_dir), name)
-    shutil.copy(os.path.join(PROGRAMS, "test_updater.exe"), path)
+    shutil.copy(UPDATER_EXE, path)
     with open(path + ".cfg", "w", encoding="utf-8") as cfg:
         cfg.write("exit=%d\n" % exit_code)
         if sleep_ms:

@@ -1,4 +1,4 @@
-// A stand-in for the updater that Tessaro starts, for the Wine suite.
+// A sample updater for Tessaro to start, used by the sample run and the Wine suite.
 //
 // It reads "<its own path>.cfg" (lines of key=value: exit, sleep, title,
 // crash) and writes "<its own path>.log" with what it was started with: its
