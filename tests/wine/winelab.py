@@ -50,10 +50,10 @@ def regedit(text):
     quiet(["wine", "regedit", "/s", "C:\\tessaro-test.reg"])
 
 
-def quiet(command, timeout=600):
+def quiet(command, timeout=600, check=True):
     """Runs a Wine tool with its output discarded. Wine's background services
     inherit the output handles, so a pipe there would never close."""
-    subprocess.run(command, env=environment(), check=True, stdin=subprocess.DEVNULL,
+    subprocess.run(command, env=environment(), check=check, stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
 
 
@@ -68,8 +68,9 @@ def prepare_prefix():
                 '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
                 % ";".join(RELAYED))
         open(marker, "w").close()
-    # Keep one wineserver for the whole session: each run then takes a fraction of a second.
-    quiet(["wineserver", "-p"])
+    # Keep one wineserver for the whole session: each run then takes a fraction
+    # of a second. It fails harmlessly when a server is running already.
+    quiet(["wineserver", "-p"], check=False)
 
 
 def stop_prefix():
