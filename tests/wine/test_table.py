@@ -27,13 +27,13 @@ def set_up(case):
         with open(winelab.windows_to_unix(case["dir"] + "\\" + name), "w") as data:
             data.write("not a program\r\n")
     winelab.reset_registry(case["version"], case["exe"], case["reg"])
+    if case["admin"] == "no":
+        winelab.place_not_admin_shell32(case["dir"])
 
 
 def why_not_on_wine(case):
     if case["inject"]:
         return "a fault that only the simulation can inject"
-    if case["admin"] == "no":
-        return "Wine's user always has administrator rights"
     return None
 
 
@@ -43,7 +43,7 @@ def test_case(case):
     if reason:
         pytest.skip(reason)
     set_up(case)
-    run = winelab.run(case["dir"] + "\\" + case["exe"])
+    run = winelab.run(case["dir"] + "\\" + case["exe"], not_admin=case["admin"] == "no")
 
     assert run.returncode == int(case["result"])
     if case["box"] == "none":

@@ -123,6 +123,13 @@ def place_updater(windows_dir, name, exit_code=0, sleep_ms=None, title=None, cra
     return path
 
 
+def place_not_admin_shell32(windows_dir):
+    """Puts the SHELL32.dll whose administrator test says no beside Tessaro;
+    a run with `not_admin` prefers it to Wine's own."""
+    shutil.copy(os.path.join(PROGRAMS, "not-admin", "SHELL32.dll"),
+                windows_to_unix(windows_dir))
+
+
 def updater_record(windows_dir, name):
     """What the test updater wrote about its start, or None when it did not run."""
     path = os.path.join(windows_to_unix(windows_dir), name + ".log")
@@ -200,11 +207,13 @@ class Run:
         return [(args[1], args[2]) for args in self.named("MessageBoxW")]
 
 
-def run(windows_exe, args=(), cwd=None, timeout=120, all_threads=False):
+def run(windows_exe, args=(), cwd=None, timeout=120, all_threads=False, not_admin=False):
     """Runs a program by its Windows path with the relay on; returns its exit
     code and the relayed calls that its first thread made (or every thread's,
     when the program is started through another)."""
     env = environment(debug="+relay")
+    if not_admin:
+        env["WINEDLLOVERRIDES"] += ";shell32=n,b"
     with tempfile.TemporaryFile() as trace:
         start = time.monotonic()
         done = subprocess.run(["wine", windows_exe, *args], env=env, cwd=cwd or DRIVE_C,
