@@ -1,4 +1,6 @@
-// A sample updater for Tessaro to start, used by the sample run and the Wine suite.
+// A sample updater for Tessaro to start, used by the sample run, the Wine suite
+// and the benchmark. Like most updaters it is a GUI-subsystem program, so
+// that it needs no console when Tessaro starts it hidden.
 //
 // It reads "<its own path>.cfg" (lines of key=value: exit, sleep, title,
 // crash) and writes "<its own path>.log" with what it was started with: its
