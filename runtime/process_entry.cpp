@@ -12,6 +12,18 @@ extern "C" void (*__CTOR_LIST__[])();
 extern "C" void (*__DTOR_LIST__[])();
 
 namespace {
+// Functions registered with atexit, among them the destructors of static
+// objects, run last-registered first when wWinMain has returned.
+constexpr int kMaxExitFunctions = 32;
+void (*exitFunctions[kMaxExitFunctions])();
+int exitFunctionCount = 0;
+
+void RunExitFunctions() {
+    while (exitFunctionCount > 0) {
+        exitFunctions[--exitFunctionCount]();
+    }
+}
+
 void RunConstructors() {
     std::size_t count = reinterpret_cast<std::size_t>(__CTOR_LIST__[0]);
     if (count == static_cast<std::size_t>(-1)) {
@@ -33,6 +45,14 @@ void RunDestructors() {
 }
 } // namespace
 
+extern "C" int atexit(void (*function)()) {
+    if (exitFunctionCount == kMaxExitFunctions) {
+        return -1;
+    }
+    exitFunctions[exitFunctionCount++] = function;
+    return 0;
+}
+
 extern "C" __attribute__((force_align_arg_pointer, noreturn)) void TessaroProcessEntry() {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
@@ -47,6 +67,7 @@ extern "C" __attribute__((force_align_arg_pointer, noreturn)) void TessaroProces
                                 const_cast<LPWSTR>(SkipProgramName(GetCommandLineW())),
                                 ShowCommandFrom(startup.dwFlags, startup.wShowWindow));
 
+    RunExitFunctions();
     RunDestructors();
     ExitProcess(static_cast<UINT>(result));
 }

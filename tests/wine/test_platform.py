@@ -169,10 +169,12 @@ def test_the_process_entry_hands_wwinmain_its_arguments():
     program = os.path.join(winelab.PROGRAMS, "show_entry_args.exe")
     os.link(program, winelab.windows_to_unix(DIR + "\\Show Args.exe"))
     plain = winelab.run(DIR + "\\Show Args.exe", args=["a", "b c"])
-    assert plain.boxes == [('frame=1 show=0010 args=[a "b c"]', "entry")]
+    assert plain.boxes == [('frame=1 constructed=1 show=0010 args=[a "b c"]', "entry"),
+                           ("static destructor ran", "exit")]
     minimized = winelab.run("start", args=["/wait", "/min", DIR + "\\Show Args.exe", "x"],
                             all_threads=True)
-    assert minimized.boxes == [("frame=1 show=0002 args=[x]", "entry")]
+    assert minimized.boxes == [("frame=1 constructed=1 show=0002 args=[x]", "entry"),
+                               ("static destructor ran", "exit")]
 
 
 def test_running_out_of_memory_ends_with_exit_code_3():
