@@ -7,13 +7,12 @@
 #include <cstring>
 #include <string>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const bool setupOnly = argc > 1 && std::strcmp(argv[1], "setup") == 0;
     // A longer directory and title show whether anything grows with them.
-    const std::wstring dir =
-        argc > 2 ? L"C:\\" + std::wstring(std::strtoul(argv[2], nullptr, 10), L'd')
-                 : L"C:\\Tessaro";
+    const std::wstring dir = argc > 2
+                                 ? L"C:\\" + std::wstring(std::strtoul(argv[2], nullptr, 10), L'd')
+                                 : L"C:\\Tessaro";
     sim::Reset();
     sim::TheMachine().modulePath = dir + L"\\Tessaro.exe";
     sim::AddDirectory(dir);
