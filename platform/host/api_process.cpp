@@ -17,9 +17,9 @@ std::wstring ProgramOf(const std::wstring& commandLine) {
     return commandLine.substr(0, commandLine.find(L' '));
 }
 
-template <typename T> bool AllZero(const T& record, std::size_t from, std::size_t to) {
+template <typename T> bool AllZero(const T& record) {
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&record);
-    for (std::size_t i = from; i < to; ++i) {
+    for (std::size_t i = 0; i < sizeof(record); ++i) {
         if (bytes[i] != 0) {
             return false;
         }
@@ -32,7 +32,7 @@ bool OtherStartupFieldsZero(const STARTUPINFOW& s) {
     copy.cb = 0;
     copy.dwFlags = 0;
     copy.wShowWindow = 0;
-    return AllZero(copy, 0, sizeof(copy));
+    return AllZero(copy);
 }
 
 HANDLE NewHandle(const std::wstring& name) {
@@ -79,7 +79,7 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine,
         start.restOfStartupZero = OtherStartupFieldsZero(*startupInfo);
     }
     if (processInformation != nullptr) {
-        start.processInformationZero = AllZero(*processInformation, 0, sizeof(*processInformation));
+        start.processInformationZero = AllZero(*processInformation);
     }
 
     const std::wstring program =

@@ -4,14 +4,18 @@
 using namespace sim;
 
 namespace {
-// Condition of one version field: three bits a field, at the position of the
-// field's bit in the type mask.
-BYTE ConditionOf(ULONGLONG conditionMask, DWORD type) {
+// Each version field keeps its condition in three bits, at three times the
+// position of the field's bit in the type mask.
+int ConditionShift(DWORD type) {
     int index = 0;
-    while (index < 32 && ((type >> index) & 1u) == 0) {
+    while (index < 21 && ((type >> index) & 1u) == 0) {
         ++index;
     }
-    return static_cast<BYTE>((conditionMask >> (3 * index)) & 7u);
+    return 3 * index;
+}
+
+BYTE ConditionOf(ULONGLONG conditionMask, DWORD type) {
+    return static_cast<BYTE>((conditionMask >> ConditionShift(type)) & 7u);
 }
 
 // Compares the running system's value with the wanted one; 0 as a condition
@@ -39,11 +43,7 @@ ULONGLONG VerSetConditionMask(ULONGLONG conditionMask, DWORD typeMask, BYTE cond
     if (typeMask == 0) {
         return conditionMask;
     }
-    int index = 0;
-    while (((typeMask >> index) & 1u) == 0) {
-        ++index;
-    }
-    return conditionMask | (static_cast<ULONGLONG>(condition & 7u) << (3 * index));
+    return conditionMask | (static_cast<ULONGLONG>(condition & 7u) << ConditionShift(typeMask));
 }
 
 BOOL VerifyVersionInfoW(OSVERSIONINFOEXW* info, DWORD typeMask, ULONGLONG conditionMask) {
