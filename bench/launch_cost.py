@@ -62,16 +62,14 @@ def time_launches(runs):
 def real_image_heap():
     """HeapAlloc and HeapFree calls from Tessaro.exe's own code under Wine, and
     the most bytes they held at once."""
-    winelab.regedit('[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\n"RelayInclude"='
-                    '"ntdll.RtlAllocateHeap;ntdll.RtlFreeHeap"\n')
+    winelab.set_relay(["ntdll.RtlAllocateHeap", "ntdll.RtlFreeHeap"])
     try:
         env = winelab.environment(debug="+relay")
         done = subprocess.run(["wine", BENCH_DIR + "\\Tessaro.exe"], env=env,
                               stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                               stderr=subprocess.PIPE, timeout=120)
     finally:
-        winelab.regedit('[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\n"RelayInclude"="%s"\n'
-                        % ";".join(winelab.RELAYED))
+        winelab.set_relay(winelab.RELAYED)
     call = re.compile(r"^(\w{4}):Call ntdll\.Rtl(Allocate|Free)Heap\((\w+),(\w+),(\w+)\) "
                       r"ret=(\w{8})$")
     ret = re.compile(r"^(\w{4}):Ret  ntdll\.RtlAllocateHeap\(\) retval=(\w+) ret=(\w{8})$")

@@ -19,17 +19,16 @@ DOCS = os.path.join(HERE, "..", "docs")
 
 
 def shoot(screen, name, not_admin=False):
-    env = winelab.environment()
+    env = winelab.environment(not_admin=not_admin)
     if not_admin:
         winelab.place_not_admin_shell32(DIR)
-        env["WINEDLLOVERRIDES"] += ";shell32=n,b"
     tessaro = subprocess.Popen(["wine", "explorer", "/desktop=Tessaro,560x160", EXE], env=env,
                                cwd=winelab.DRIVE_C, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     window = display.wait_for_window(screen, "^Tessaro - Wine desktop$")
     time.sleep(3)
     path = os.path.join(DOCS, name + ".png")
-    subprocess.run(["import", "-display", screen, "-window", window, path], check=True)
+    display.screenshot(screen, path, window)
     display.press_ok(screen, window)
     try:
         tessaro.wait(timeout=10)

@@ -60,5 +60,5 @@ def press_ok(display, window):
     xdotool(display, "key", "--window", window, "Return")
 
 
-def screenshot(display, path):
-    subprocess.run(["import", "-display", display, "-window", "root", path], check=True)
+def screenshot(display, path, window="root"):
+    subprocess.run(["import", "-display", display, "-window", window, path], check=True)

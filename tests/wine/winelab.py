@@ -27,11 +27,14 @@ VERSIONS = {"5.0": "win2k", "5.1": "winxp", "5.2": "win2003", "6.0": "vista",
 session = {"display": None}
 
 
-def environment(debug="-all"):
+def environment(debug="-all", not_admin=False):
+    """The environment of a Wine process; `not_admin` prefers a SHELL32.dll
+    beside the program (see place_not_admin_shell32) to Wine's own."""
     env = {k: v for k, v in os.environ.items() if not k.startswith("WINE")}
     env.pop("DISPLAY", None)
+    overrides = "mscoree,mshtml=" + (";shell32=n,b" if not_admin else "")
     env.update(WINEPREFIX=PREFIX, WINEARCH="win32", WINEDEBUG=debug,
-               WINEDLLOVERRIDES="mscoree,mshtml=", TESSARO_PROBE=PROBE)
+               WINEDLLOVERRIDES=overrides, TESSARO_PROBE=PROBE)
     if session["display"]:
         env["DISPLAY"] = session["display"]
     return env
@@ -57,6 +60,13 @@ def quiet(command, timeout=600, check=True):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
 
 
+def set_relay(functions):
+    """Limits Wine's relay trace to `functions` ("dll.Function") from the next
+    process on."""
+    regedit('[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\n"RelayInclude"="%s"\n'
+            % ";".join(functions))
+
+
 def prepare_prefix():
     """Makes the prefix once, headless, with the relay limited to the calls that matter."""
     marker = os.path.join(PREFIX, ".tessaro-ready")
@@ -64,9 +74,8 @@ def prepare_prefix():
         shutil.rmtree(PREFIX, ignore_errors=True)
         os.makedirs(PREFIX, exist_ok=True)
         quiet(["wineboot", "-i"])
-        regedit('[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\n"RelayInclude"="%s"\n\n'
-                '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
-                % ";".join(RELAYED))
+        set_relay(RELAYED)
+        regedit('[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n')
         open(marker, "w").close()
     # Keep one wineserver for the whole session: each run then takes a fraction
     # of a second. It fails harmlessly when a server is running already.
@@ -140,30 +149,25 @@ def updater_record(windows_dir, name):
 
 
 _CALL = re.compile(r"^([0-9a-f]{4}):Call (\w+)\.(\w+)\((.*)\) ret=([0-9a-f]{8})$")
+_ESCAPES = {"n": "\n", "r": "\r", "t": "\t"}
+_HEX = re.compile(r"x?([0-9a-fA-F]{4}|(?<=x)[0-9a-fA-F]{2})")
 
 
 def _unescape(text):
+    """Undoes the escapes of Wine's trace strings: \\n and the like, \\xNN or
+    \\NNNN for other characters, and a backslash before any other character."""
     out, i = [], 0
     while i < len(text):
-        c = text[i]
-        if c != "\\":
-            out.append(c)
+        if text[i] != "\\":
+            out.append(text[i])
             i += 1
             continue
-        n = text[i + 1]
-        simple = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\", '"': '"', "0": None}
-        if n == "x" and re.match(r"[0-9a-fA-F]{2,4}", text[i + 2:i + 6]):
-            digits = re.match(r"[0-9a-fA-F]{2,4}", text[i + 2:i + 6]).group(0)
-            out.append(chr(int(digits, 16)))
-            i += 2 + len(digits)
-        elif re.match(r"[0-9a-fA-F]{4}", text[i + 1:i + 5]):
-            out.append(chr(int(text[i + 1:i + 5], 16)))
-            i += 5
-        elif n in simple and simple[n] is not None:
-            out.append(simple[n])
-            i += 2
+        code = _HEX.match(text, i + 1)
+        if code:
+            out.append(chr(int(code.group(1), 16)))
+            i = code.end()
         else:
-            out.append(n)
+            out.append(_ESCAPES.get(text[i + 1], text[i + 1]))
             i += 2
     return "".join(out)
 
@@ -211,9 +215,7 @@ def run(windows_exe, args=(), cwd=None, timeout=120, all_threads=False, not_admi
     """Runs a program by its Windows path with the relay on; returns its exit
     code and the relayed calls that its first thread made (or every thread's,
     when the program is started through another)."""
-    env = environment(debug="+relay")
-    if not_admin:
-        env["WINEDLLOVERRIDES"] += ";shell32=n,b"
+    env = environment(debug="+relay", not_admin=not_admin)
     with tempfile.TemporaryFile() as trace:
         start = time.monotonic()
         done = subprocess.run(["wine", windows_exe, *args], env=env, cwd=cwd or DRIVE_C,
