@@ -2,6 +2,7 @@
 // share (tests/cases/launch.cases).
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,6 @@ struct LaunchCase {
 std::vector<LaunchCase> ReadLaunchCases(const std::string& path);
 
 // Names a case in test output by its name alone.
-#include <ostream>
 inline void PrintTo(const LaunchCase& c, std::ostream* os) {
     *os << c.name;
 }
